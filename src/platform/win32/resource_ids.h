@@ -1,0 +1,4 @@
+// Identifiers shared by velmora.rc and the code.
+#pragma once
+
+#define IDI_VELMORA 1
