@@ -7,7 +7,6 @@
 // Needs COM initialised on the calling thread (OleInitialize at start-up).
 #pragma once
 
-#include <oleauto.h>
 #include <windows.h>
 
 #include <initializer_list>

@@ -1,6 +1,4 @@
 // The Windows program: start-up, the message loop, shut-down.
-#include <objbase.h>
-#include <ole2.h>
 #include <windows.h>
 
 #include "main_window.h"
