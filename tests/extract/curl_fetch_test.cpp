@@ -127,17 +127,18 @@ TEST(CurlFetch, TransfersEndWithinTheirLimits) {
     const char* name;
     CurlLimits limits;
     const char* path;
-    Text page;
+    std::size_t pageSize;
   } cases[] = {
-      {"a stalled server, total time", totalTime, "/stall", ""},
-      {"a trickle, total time", totalTime, "/trickle", ""},
-      {"a trickle, low speed", lowSpeed, "/trickle", ""},
-      {"a body at the size limit", bodySize, "/small", std::string(1000, 'a')},
-      {"a body over the size limit", bodySize, "/large", ""},
-      {"a small gzip body that unpacks over the limit", bodySize, "/bomb", ""},
+      {"a stalled server, total time", totalTime, "/stall", 0},
+      {"a trickle, total time", totalTime, "/trickle", 0},
+      {"a trickle, low speed", lowSpeed, "/trickle", 0},
+      {"a body at the size limit", bodySize, "/small", 1000},
+      {"a body over the size limit", bodySize, "/large", 0},
+      {"a small gzip body that unpacks over the limit", bodySize, "/bomb", 0},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(Fetch(MakeCurlRequestFactory(c.limits), server.Url(c.path)), c.page) << c.name;
+    EXPECT_EQ(Fetch(MakeCurlRequestFactory(c.limits), server.Url(c.path)).size(), c.pageSize)
+        << c.name;
 }
 
 TEST(CurlRequest, AnswersToBothRequestProgIdsOnly) {
