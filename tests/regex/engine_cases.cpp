@@ -44,6 +44,19 @@ const Answer& AnswerFor(const Answer& expected, const std::vector<EngineAnswer<A
   return expected;
 }
 
+// An engine that cannot run a case at all because the call would never
+// return, and why. The case is left out of that engine's run.
+struct EngineCannotRun {
+  const char* engine;
+  const char* reason;
+};
+
+bool CannotRun(const std::vector<EngineCannotRun>& engines, std::string_view engine) {
+  for (const EngineCannotRun& e : engines)
+    if (engine == e.engine) return true;
+  return false;
+}
+
 struct ExecuteCase {
   const char* name;
   std::u16string pattern;
@@ -51,6 +64,7 @@ struct ExecuteCase {
   std::u16string subject;
   Outcome expected;
   std::vector<EngineAnswer<Outcome>> otherAnswers = {};
+  std::vector<EngineCannotRun> cannotRun = {};
 };
 
 struct ReplaceCase {
@@ -61,6 +75,7 @@ struct ReplaceCase {
   std::u16string replacement;
   std::optional<std::u16string> expected;  // std::nullopt: Replace fails
   std::vector<EngineAnswer<std::optional<std::u16string>>> otherAnswers = {};
+  std::vector<EngineCannotRun> cannotRun = {};
 };
 
 const std::u16string kSearch =
@@ -150,7 +165,13 @@ const ExecuteCase kExecuteCases[] = {
     {"without IgnoreCase case counts", u"abc", kGlobal, u"xABCx abc", {{{6, u"abc", {}}}}},
     {"\\d takes ASCII digits only", uR"(\d+)", kGlobal, u"１２3", {{{2, u"3", {}}}}},
     {"dot stops at a line feed", u"a.b", kGlobal, u"a\nb", kNoMatch},
-    {"dot takes a carriage return", u"a.b", kGlobal, u"a\rb", {{{0, u"a\rb", {}}}}},
+    {"dot takes a carriage return",
+     u"a.b",
+     kGlobal,
+     u"a\rb",
+     {{{0, u"a\rb", {}}}},
+     {{"vbscript", "Wine's VBScript.RegExp treats a carriage return as a line end: '.' stops there",
+       kNoMatch}}},
     {"Multiline anchors at every line",
      uR"(^\w+$)",
      kMultiline | kGlobal,
@@ -160,7 +181,10 @@ const ExecuteCase kExecuteCases[] = {
      u"^.+$",
      kMultiline | kGlobal,
      u"ab\r\ncd",
-     {{{0, u"ab\r", {}}, {4, u"cd", {}}}}},
+     {{{0, u"ab\r", {}}, {4, u"cd", {}}}},
+     {{"vbscript",
+       "Wine's VBScript.RegExp treats a carriage return as a line end: '.' stops there",
+       {{{0, u"ab", {}}, {4, u"cd", {}}}}}}},
     {"without Multiline anchors hold at the text's ends only", uR"(^\w+$)", kGlobal, u"ab\ncd",
      kNoMatch},
     {"without Multiline $ is not before a final line feed", u"a$", kGlobal, u"a\n", kNoMatch},
@@ -169,12 +193,16 @@ const ExecuteCase kExecuteCases[] = {
      u"x*",
      kGlobal,
      u"abc",
-     {{{0, u"", {}}, {1, u"", {}}, {2, u"", {}}, {3, u"", {}}}}},
+     {{{0, u"", {}}, {1, u"", {}}, {2, u"", {}}, {3, u"", {}}}},
+     {},
+     {{"vbscript", "Wine's VBScript.RegExp never returns from an empty match with Global on"}}},
     {"an empty match right after a match",
      u"b*",
      kGlobal,
      u"abc",
-     {{{0, u"", {}}, {1, u"b", {}}, {2, u"", {}}, {3, u"", {}}}}},
+     {{{0, u"", {}}, {1, u"b", {}}, {2, u"", {}}, {3, u"", {}}}},
+     {},
+     {{"vbscript", "Wine's VBScript.RegExp never returns from an empty match with Global on"}}},
     {"an empty pattern over an empty subject", u"", kGlobal, u"", {{{0, u"", {}}}}},
     {"nothing to find in an empty subject", u"a", kGlobal, u"", kNoMatch},
     {"the first alternative that fits wins", u"a|ab", kGlobal, u"ab", {{{0, u"a", {}}}}},
@@ -185,7 +213,10 @@ const ExecuteCase kExecuteCases[] = {
      u".",
      kGlobal,
      u"a😀b",
-     {{{0, u"a", {}}, {1, u"😀", {}}, {3, u"b", {}}}}},
+     {{{0, u"a", {}}, {1, u"😀", {}}, {3, u"b", {}}}},
+     {{"vbscript",
+       "VBScript.RegExp matches UTF-16 code units: '.' takes each half of the pair",
+       {{{0, u"a", {}}, {1, u"\xD83D", {}}, {2, u"\xDE00", {}}, {3, u"b", {}}}}}}},
     {"a lone surrogate is kept",
      u".b",
      kGlobal,
@@ -242,8 +273,22 @@ const ReplaceCase kReplaceCases[] = {
     {"a group that took no part gives nothing", u"(a)|(b)", kGlobal, u"b", u"[$1|$2]", u"[|b]"},
     {"Global replaces every match", u"a", kGlobal, u"aXa", u"-", u"-X-"},
     {"without Global only the first", u"a", kNoFlags, u"aXa", u"-", u"-Xa"},
-    {"empty matches", u"x*", kGlobal, u"abc", u"-", u"-a-b-c-"},
-    {"an empty match right after a match", u"b*", kGlobal, u"abc", u"-", u"-a--c-"},
+    {"empty matches",
+     u"x*",
+     kGlobal,
+     u"abc",
+     u"-",
+     u"-a-b-c-",
+     {},
+     {{"vbscript", "Wine's VBScript.RegExp never returns from an empty match with Global on"}}},
+    {"an empty match right after a match",
+     u"b*",
+     kGlobal,
+     u"abc",
+     u"-",
+     u"-a--c-",
+     {},
+     {{"vbscript", "Wine's VBScript.RegExp never returns from an empty match with Global on"}}},
     {"IgnoreCase", u"A", kIgnoreCase | kGlobal, u"aA", u"-", u"--"},
     {"text around characters outside the BMP", u"b", kGlobal, u"😀b😀", u"[$`]", u"😀[😀]😀"},
     {"no match leaves the subject", u"z", kGlobal, u"abc", u"-", u"abc"},
@@ -290,6 +335,7 @@ void ExpectOutcome(const std::shared_ptr<RegexMatchCollection>& matches, const O
 
 TEST_P(EngineCases, Execute) {
   for (const ExecuteCase& c : kExecuteCases) {
+    if (CannotRun(c.cannotRun, GetParam().name)) continue;
     SCOPED_TRACE(c.name);
     std::shared_ptr<RegexEngine> engine = MakeEngine(GetParam(), c.pattern, c.flags);
     ASSERT_TRUE(engine);
@@ -300,6 +346,7 @@ TEST_P(EngineCases, Execute) {
 
 TEST_P(EngineCases, Replace) {
   for (const ReplaceCase& c : kReplaceCases) {
+    if (CannotRun(c.cannotRun, GetParam().name)) continue;
     SCOPED_TRACE(c.name);
     std::shared_ptr<RegexEngine> engine = MakeEngine(GetParam(), c.pattern, c.flags);
     ASSERT_TRUE(engine);
