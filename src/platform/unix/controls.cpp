@@ -16,7 +16,8 @@ QWidget* MakeEditBox(const ControlRow& row, QWidget* parent) {
   auto* box = new EditBox(parent);
   box->setText(TextToQString(row.text));
   box->setCursorPosition(0);
-  const int lineHeight = box->fontMetrics().size(Qt::TextSingleLine, QStringLiteral(u"吴")).height();
+  const int lineHeight =
+      box->fontMetrics().size(Qt::TextSingleLine, QStringLiteral(u"吴")).height();
   box->setGeometry(row.left, row.top, row.width, EditBoxHeight(row.height, lineHeight));
   return box;
 }

@@ -16,9 +16,9 @@
 
 namespace {
 
-constexpr Qt::WindowFlags kWindowFlags =
-    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
 
 }  // namespace
 
