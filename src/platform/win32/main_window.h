@@ -27,6 +27,7 @@ class MainWindow {
   // Null once the window has been destroyed.
   HWND Handle() const { return window_; }
   HWND ControlWindow(Control control) const;
+  WindowServices& Services() { return services_; }
 
   // The window's own key handling, given the first look at every queued
   // message: Tab and Shift+Tab move the focus, Esc closes, Enter and F1 do
