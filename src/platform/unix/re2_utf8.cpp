@@ -35,7 +35,7 @@ std::uint8_t CodeUnitsBegun(char byte) {
   return ((b & 0xC0) != 0x80) + (b >= 0xF0);
 }
 
-// Whether the kAsciiRun code units at units are all ASCII, and their copy.
+// ASCII is checked and copied this many code units at a time.
 constexpr std::size_t kAsciiRun = 16;
 
 bool AsciiRun(const char16_t* units) {
