@@ -1,5 +1,5 @@
-// The window on a real X server (Xvfb, 800 x 600, no window manager, so the
-// frame is the client area), and the clipboard as another program reads it.
+// The window on a real X server (Xvfb, 800 x 600, with or without a window
+// manager), and the clipboard as another program reads it.
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -17,7 +17,12 @@ TEST(OnX11, TheOuterWindowIsCentredOnAnEightHundredBySixHundredScreen) {
   ShownWindow shown(ShownWindow::Commands::Unbound);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown.window));
   ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 600));
-  EXPECT_EQ(shown.window.frameGeometry(), QRect(158, 175, 483, 249));
+  // A window manager frames the window some time after it is shown.
+  const QRect outer(158, 175, 483, 249);
+  QTest::qWaitFor([&] { return shown.window.frameGeometry() == outer; });
+  EXPECT_EQ(shown.window.frameGeometry(), outer);
+  const QMargins frame = shown.window.windowHandle()->frameMargins();
+  EXPECT_EQ(shown.window.size(), outer.size().shrunkBy(frame));
 }
 
 // Runs xclip while the event loop serves the clipboard to it; xclip fails
