@@ -33,10 +33,14 @@ bool QtWindowServices::SetClipboardText(const Text& text) {
   // New data replaces every format the clipboard held. The text format is set
   // even for the empty text, so that the clipboard holds an empty text rather
   // than nothing.
+  const QString wanted = TextToQString(text);
   auto* data = new QMimeData;
-  data->setText(TextToQString(text));
+  data->setText(wanted);
   clipboard->setMimeData(data);
-  return true;
+  // Qt does not say whether the clipboard took the data (on X11 another client
+  // can keep the selection): only a clipboard that now holds the text is filled.
+  const QMimeData* held = clipboard->mimeData();
+  return held && held->hasText() && held->text() == wanted;
 }
 
 int QtWindowServices::ShowMessageBox(const Text& message, unsigned style,
