@@ -184,6 +184,37 @@ TEST(MainWindow, FocusReturnsToItsControlWhenTheWindowIsActivatedAgain) {
   EXPECT_EQ(QApplication::focusWidget(), shown.Widget(Control::按钮3));
 }
 
+bool HasPixelOf(const QImage& image, const QColor& colour) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == colour) return true;
+  return false;
+}
+
+TEST(MainWindow, ASelectionIsHiddenWhileTheWindowIsInactiveAndBackWhenItReturns) {
+  ShownWindow shown(ShownWindow::Commands::Unbound);
+  ASSERT_TRUE(shown.active);
+  EditBox* box = shown.Box(Control::编辑框2);
+  const QColor shownSelection = box->palette().color(QPalette::Active, QPalette::Highlight);
+  const QColor qtInactiveSelection =
+      QApplication::palette().color(QPalette::Inactive, QPalette::Highlight);
+  box->setText(u"one two three"_s);
+  box->setFocus(Qt::OtherFocusReason);
+  box->setSelection(4, 3);
+  ASSERT_TRUE(HasPixelOf(box->grab().toImage(), shownSelection));
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const QImage inactive = box->grab().toImage();
+  EXPECT_FALSE(HasPixelOf(inactive, shownSelection));
+  EXPECT_FALSE(HasPixelOf(inactive, qtInactiveSelection));
+  shown.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&shown.window));
+  EXPECT_EQ(box->selectedText(), u"two"_s);
+  EXPECT_TRUE(HasPixelOf(box->grab().toImage(), shownSelection));
+}
+
 TEST(MainWindowCommands, ClearEmptiesAllFourBoxesAndLeavesTheClipboard) {
   ShownWindow shown;
   QGuiApplication::clipboard()->setText(u"kept"_s);
@@ -220,18 +251,21 @@ TEST(MainWindowCommands, EachCopyButtonPutsItsBoxOnTheClipboardLineEndsIncluded)
   }
 }
 
-TEST(MainWindowCommands, TypingIntoTheAddressBoxRaisesItsChangeEventAndTouchesNothingElse) {
+TEST(MainWindowCommands, TypingPastingAndDeletingInTheAddressBoxRaiseItsChangeEventEachTime) {
   ShownWindow shown;
   ASSERT_TRUE(shown.active);
   shown.Box(Control::编辑框2)->setText(u"title"_s);
+  QGuiApplication::clipboard()->setText(u"/x"_s);
   QSignalSpy changes(shown.Box(Control::编辑框1), &EditBox::contentChanged);
   shown.Key(Qt::Key_End);
   shown.Key(Qt::Key_A);
+  shown.Key(Qt::Key_V, Qt::ControlModifier);
   shown.Key(Qt::Key_Backspace);
-  EXPECT_EQ(changes.count(), 2);
-  EXPECT_EQ(shown.Box(Control::编辑框2)->text(), u"title"_s);
+  EXPECT_EQ(changes.count(), 3);
   EXPECT_EQ(ControlText(shown.Widget(Control::编辑框1)),
-            u"http://" VELMORA_TEST_PLAY_HOST u"/dance/play/276929.html"_s);
+            u"http://" VELMORA_TEST_PLAY_HOST u"/dance/play/276929.htmla/"_s);
+  EXPECT_EQ(shown.Box(Control::编辑框2)->text(), u"title"_s);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), u"/x"_s);
 }
 
 TEST(Program, EscapeClosesTheWindowAndTheEventLoopEndsWithCodeZero) {
