@@ -12,9 +12,8 @@
 #include "extract/http_request.h"
 
 // Send runs on the window's thread, so every transfer is bounded in time: the
-// window must never freeze for good. Times are plain numbers because <chrono>
-// does not compile under the GBK execution character set (libstdc++ spells a
-// unit suffix with a micro sign that GBK cannot encode).
+// window must never freeze for good. Times are in milliseconds, as libcurl
+// takes them.
 struct CurlLimits {
   long connectMs = 15'000;
   long totalMs = 120'000;

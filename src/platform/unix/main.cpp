@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "curl_request.h"
+#include "re2_engine.h"
 #include "run_program.h"
 
 int main() {
@@ -9,5 +11,6 @@ int main() {
   char name[] = "velmora";
   char* argv[] = {name, nullptr};
   QApplication application(argc, argv);
-  return RunMainWindow(/*makeRequest=*/nullptr, /*makeEngine=*/nullptr);
+  const CurlGlobalInit curl;
+  return RunMainWindow(MakeCurlRequestFactory(), MakeRe2EngineFactory());
 }
