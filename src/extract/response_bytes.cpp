@@ -9,16 +9,18 @@ namespace {
 // The product of the extents, capped at the storage size so that it can
 // neither overflow nor reach past the stored elements; none for a negative one.
 std::optional<std::size_t> StoredElementCount(const AutomationValue& value) {
-  if (value.extents.empty()) return 0;
+  const auto& extents = value.extents;
+  if (std::any_of(extents.begin(), extents.end(), [](std::int64_t e) { return e < 0; }))
+    return std::nullopt;
+  if (extents.empty() || std::find(extents.begin(), extents.end(), 0) != extents.end()) return 0;
   const std::size_t stored = value.storage.size();
   std::size_t count = 1;
-  for (std::int64_t extent : value.extents) {
-    if (extent < 0) return std::nullopt;
+  for (std::int64_t extent : extents) {
     const auto wanted = static_cast<std::uint64_t>(extent);
-    if (count != 0 && wanted > stored / count) return stored;
+    if (wanted > stored / count) return stored;
     count *= static_cast<std::size_t>(wanted);
   }
-  return std::min(count, stored);
+  return count;
 }
 
 }  // namespace

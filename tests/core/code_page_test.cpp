@@ -19,6 +19,8 @@ const RoundTrip kRoundTrips[] = {
     {"euro byte", "\x80", u"\u20AC"},
     {"user-defined area", "\xAA\xA1", u"\uE000"},
     {"empty", "", u""},
+    {"ascii and chinese interleaved", "<b>\xD6\xD0</b> x\xCE\xC4", u"<b>中</b> x文"},
+    {"second byte in the ascii range", "x\x80\xD6\x41y\x81\x40", u"x\u20AC諥y丂"},
 };
 
 struct OneWay {

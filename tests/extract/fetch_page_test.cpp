@@ -108,6 +108,7 @@ TEST(FetchPage, TakesTheBytesOfAByteArrayAndNothingFromOtherValues) {
       {"more elements than stored", ArrayValue(1, {10}, "abc"), "abc"},
       {"a product that overflows", ArrayValue(1, {kHuge, kHuge}, "abc"), "abc"},
       {"a product that wraps to zero", ArrayValue(1, {k2To32, k2To32}, "abc"), "abc"},
+      {"a huge extent and a zero one", ArrayValue(1, {kHuge, 0}, "abc"), ""},
       {"a negative extent", ArrayValue(1, {-1}, "abc"), ""},
       {"two negative extents", ArrayValue(1, {-1, -3}, "abc"), ""},
   };
