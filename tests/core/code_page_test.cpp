@@ -6,13 +6,13 @@
 
 namespace {
 
-struct RoundTrip {
+struct CodePageCase {
   const char* name;
   Text ansi;
   std::u16string utf16;
 };
 
-const RoundTrip kRoundTrips[] = {
+const CodePageCase kRoundTrips[] = {
     {"ascii", "abc 123\r\n", u"abc 123\r\n"},
     {"chinese", "\xD6\xD0\xCE\xC4", u"中文"},
     {"caption", "信息：", u"信息："},
@@ -23,21 +23,15 @@ const RoundTrip kRoundTrips[] = {
     {"second byte in the ascii range", "x\x80\xD6\x41y\x81\x40", u"x\u20AC諥y丂"},
 };
 
-struct OneWay {
-  const char* name;
-  Text ansi;
-  std::u16string utf16;
-};
-
 // Bytes that are not GBK: each bad character becomes U+FFFD.
-const OneWay kDecodes[] = {
+const CodePageCase kDecodes[] = {
     {"lone lead byte at the end", "\xD6", u"\uFFFD"},
     {"text then a cut-off lead byte", "a\xD6\xD0\xD6", u"a中\uFFFD"},
     {"lead byte before a control byte", "\xA1\x7F", u"\uFFFD\x7F"},
 };
 
 // Characters that GBK cannot hold: each becomes one "?".
-const OneWay kEncodes[] = {
+const CodePageCase kEncodes[] = {
     {"character outside the BMP", "a?z", u"a\U0001F600z"},
     {"lone surrogate", "a?z", u"a\xD800z"},
 };
@@ -45,16 +39,16 @@ const OneWay kEncodes[] = {
 }  // namespace
 
 TEST(CodePage, RoundTripsBothWays) {
-  for (const RoundTrip& c : kRoundTrips) {
+  for (const CodePageCase& c : kRoundTrips) {
     EXPECT_EQ(AnsiToUtf16(c.ansi), c.utf16) << c.name;
     EXPECT_EQ(Utf16ToAnsi(c.utf16), c.ansi) << c.name;
   }
 }
 
 TEST(CodePage, InvalidBytesDecodeToReplacementCharacters) {
-  for (const OneWay& c : kDecodes) EXPECT_EQ(AnsiToUtf16(c.ansi), c.utf16) << c.name;
+  for (const CodePageCase& c : kDecodes) EXPECT_EQ(AnsiToUtf16(c.ansi), c.utf16) << c.name;
 }
 
 TEST(CodePage, UnencodableCharactersBecomeQuestionMarks) {
-  for (const OneWay& c : kEncodes) EXPECT_EQ(Utf16ToAnsi(c.utf16), c.ansi) << c.name;
+  for (const CodePageCase& c : kEncodes) EXPECT_EQ(Utf16ToAnsi(c.utf16), c.ansi) << c.name;
 }
