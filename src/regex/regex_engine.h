@@ -65,8 +65,9 @@ class RegexEngine {
   virtual bool IgnoreCase() = 0;
   virtual std::u16string Pattern() = 0;
 
-  // Null when the pattern is rejected or cannot be run.
-  virtual std::shared_ptr<RegexMatchCollection> Execute(const std::u16string& subject) = 0;
+  // Null when the pattern is rejected or cannot be run. The subject is taken
+  // by value: an engine may keep it for its matches, and a page is megabytes.
+  virtual std::shared_ptr<RegexMatchCollection> Execute(std::u16string subject) = 0;
 
   // The subject with the matches replaced; $$, $&, $`, $' and $n / $nn are
   // expanded. std::nullopt when the call fails.

@@ -53,7 +53,7 @@ class ScriptedEngine : public RegexEngine {
   bool SetPattern(const std::u16string&) override { return true; }
   bool IgnoreCase() override { return false; }
   std::u16string Pattern() override { return u""; }
-  std::shared_ptr<RegexMatchCollection> Execute(const std::u16string&) override { return run_; }
+  std::shared_ptr<RegexMatchCollection> Execute(std::u16string) override { return run_; }
   std::optional<std::u16string> Replace(const std::u16string&, const std::u16string&) override {
     return std::nullopt;
   }

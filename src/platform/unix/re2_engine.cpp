@@ -57,10 +57,11 @@ class Re2Engine : public RegexEngine {
   bool IgnoreCase() override { return ignoreCase_; }
   std::u16string Pattern() override { return pattern_; }
 
-  std::shared_ptr<RegexMatchCollection> Execute(const std::u16string& subject) override {
+  std::shared_ptr<RegexMatchCollection> Execute(std::u16string subject) override {
     const RE2* re = Compiled();
     if (!re) return nullptr;
-    return MakeMatchCollection(subject, FindMatches(*re, Utf16ToUtf8(subject), global_));
+    std::vector<MatchSpans> matches = FindMatches(*re, Utf16ToUtf8(subject), global_);
+    return MakeMatchCollection(std::move(subject), std::move(matches));
   }
 
   std::optional<std::u16string> Replace(const std::u16string& subject,

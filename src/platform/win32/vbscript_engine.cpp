@@ -67,7 +67,7 @@ class VbscriptEngine final : public RegexEngine {
   bool IgnoreCase() override { return object_.Get(u"IgnoreCase").ToBool(); }
   std::u16string Pattern() override { return object_.Get(u"Pattern").ToString(); }
 
-  std::shared_ptr<RegexMatchCollection> Execute(const std::u16string& subject) override {
+  std::shared_ptr<RegexMatchCollection> Execute(std::u16string subject) override {
     const Variant text = Variant::String(subject);
     Variant result;
     if (!object_.Call(u"Execute", {&text}, &result)) return nullptr;
