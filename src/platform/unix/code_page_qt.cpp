@@ -1,59 +1,95 @@
 // Code page 936 through Qt's "GBK" converter (ICU on Debian).
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <algorithm>
-#include <memory>
+#include <QStringList>
+#include <array>
 
 #include "text/code_page.h"
 
 namespace {
 
-bool IsAscii(char byte) { return static_cast<unsigned char>(byte) < 0x80; }
+bool IsAscii(unsigned char byte) { return byte < 0x80; }
 
-// 0x81 to 0xFE begin a two-byte character, whatever follows; 0x80 (the euro
-// sign) and 0xFF stand alone.
-bool IsLeadByte(char byte) {
-  auto b = static_cast<unsigned char>(byte);
-  return b >= 0x81 && b <= 0xFE;
-}
+// 0x81 to 0xFE begin a two-byte character; 0x80 (the euro sign) and 0xFF stand
+// alone.
+bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 
-// The end of the run of non-ASCII characters that starts at `at`: ICU is at a
-// character boundary there too, so the runs can be decoded one by one. May
-// return ansi.size() + 1 when the last byte is a lead byte cut off.
-std::size_t NonAsciiRunEnd(std::string_view ansi, std::size_t at) {
-  while (at < ansi.size() && !IsAscii(ansi[at])) at += IsLeadByte(ansi[at]) ? 2 : 1;
-  return at;
+// Every two-byte character as ICU decodes it, asked once per process. Calling
+// ICU costs far more than its answer: a page has tens of thousands of such
+// characters, and a lookup makes the decoding several times faster.
+class PairTable {
+ public:
+  PairTable() {
+    QByteArray pairs;
+    for (int lead = kFirstLead; lead <= kLastLead; ++lead) {
+      for (int trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+        pairs.append(static_cast<char>(lead)).append(static_cast<char>(trail)).append('\n');
+      }
+    }
+    const QString decoded = QStringDecoder("GBK").decode(pairs);
+    std::size_t entry = 0;
+    for (QStringView line : QStringView(decoded).split(u'\n')) {
+      if (entry == table_.size()) break;
+      // A pair that is not one character (a bad trail byte) is left to ICU.
+      table_[entry++] = line.size() == 1 && line[0] != u'\uFFFD' ? line[0].unicode() : 0;
+    }
+  }
+
+  // The character of the pair, or 0 when the pair is not one.
+  char16_t operator()(unsigned char lead, unsigned char trail) const {
+    if (trail < kFirstTrail || trail > kLastTrail) return 0;
+    return table_[(lead - kFirstLead) * kTrails + (trail - kFirstTrail)];
+  }
+
+ private:
+  static constexpr int kFirstLead = 0x81, kLastLead = 0xFE;
+  static constexpr int kFirstTrail = 0x40, kLastTrail = 0xFE;
+  static constexpr int kTrails = kLastTrail - kFirstTrail + 1;
+  std::array<char16_t, (kLastLead - kFirstLead + 1) * kTrails> table_{};
+};
+
+const PairTable& Pairs() {
+  static const PairTable table;
+  return table;
 }
 
 }  // namespace
 
-// Pages are mostly ASCII markup, and ASCII bytes outside a two-byte character
-// are the same in both encodings: they are copied, and only the runs between
-// them go through ICU, which is several times slower per byte. The runs are
-// decoded straight into the result, since a page has tens of thousands.
 std::u16string AnsiToUtf16(std::string_view ansi) {
+  const PairTable& pairs = Pairs();
   QStringDecoder decoder("GBK");
-  // Room for what ICU asks for, and one more for a cut-off lead byte. Left
-  // uninitialised: filling megabytes that are about to be overwritten costs
-  // as much as decoding them.
-  const auto room =
-      static_cast<std::size_t>(decoder.requiredSpace(static_cast<qsizetype>(ansi.size())) + 1);
-  auto buffer = std::make_unique_for_overwrite<char16_t[]>(std::max(room, ansi.size() + 1));
-  char16_t* out = buffer.get();
+  // No byte gives more than one UTF-16 unit; ICU asks room for two units a
+  // byte of what it is handed, at most two bytes at a time.
+  std::u16string utf16(ansi.size() + 4, u'\0');
+  char16_t* out = utf16.data();
   std::size_t at = 0;
   while (at < ansi.size()) {
-    for (; at < ansi.size() && IsAscii(ansi[at]); ++at) *out++ = static_cast<char16_t>(ansi[at]);
-    if (at == ansi.size()) break;
-    std::size_t runEnd = NonAsciiRunEnd(ansi, at);
-    std::size_t decodedEnd = std::min(runEnd, ansi.size());
-    QByteArrayView run(ansi.data() + at, static_cast<qsizetype>(decodedEnd - at));
-    out = reinterpret_cast<char16_t*>(decoder.appendToBuffer(reinterpret_cast<QChar*>(out), run));
-    // Qt keeps a lead byte cut off at the end in the decoder's state, without
-    // a trace in the output.
-    if (runEnd > ansi.size()) *out++ = u'\uFFFD';
-    at = decodedEnd;
+    const auto byte = static_cast<unsigned char>(ansi[at]);
+    if (IsAscii(byte)) {
+      *out++ = byte;
+      ++at;
+      continue;
+    }
+    const bool lead = IsLeadByte(byte);
+    if (lead && at + 1 == ansi.size()) {
+      // Qt would keep a lead byte cut off at the end in the decoder's state,
+      // without a trace in the output.
+      *out++ = u'\uFFFD';
+      break;
+    }
+    if (char16_t pair = lead ? pairs(byte, static_cast<unsigned char>(ansi[at + 1])) : 0) {
+      *out++ = pair;
+      at += 2;
+      continue;
+    }
+    // A single high byte, or a lead byte with a bad trail byte: ICU decides.
+    const std::size_t length = lead ? 2 : 1;
+    QByteArrayView piece(ansi.data() + at, static_cast<qsizetype>(length));
+    out = reinterpret_cast<char16_t*>(decoder.appendToBuffer(reinterpret_cast<QChar*>(out), piece));
+    at += length;
   }
-  return std::u16string(buffer.get(), out);
+  utf16.resize(static_cast<std::size_t>(out - utf16.data()));
+  return utf16;
 }
 
 Text Utf16ToAnsi(std::u16string_view utf16) {
