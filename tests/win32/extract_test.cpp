@@ -55,12 +55,7 @@ TEST_F(ExtractTest, APlayPageFillsTheBoxesAndEachCopyButtonCopiesItsBox) {
                                                 {Control::按钮4, Control::编辑框4}};
   for (const auto& [button, box] : copies) {
     Click(button);
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    const HANDLE block = GetClipboardData(CF_TEXT);
-    const Text copied = block ? static_cast<const char*>(GlobalLock(block)) : "(nothing)";
-    if (block) GlobalUnlock(block);
-    CloseClipboard();
-    EXPECT_EQ(copied, TextOf(box));
+    EXPECT_EQ(ClipboardText(), TextOf(box));
   }
 }
 

@@ -84,3 +84,14 @@ Text WindowText(HWND window) {
       static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
+
+Text ClipboardText() {
+  if (!OpenClipboard(nullptr)) return "(clipboard busy)";
+  Text text = "(no CF_TEXT)";
+  if (const HANDLE block = GetClipboardData(CF_TEXT)) {
+    text = static_cast<const char*>(GlobalLock(block));
+    GlobalUnlock(block);
+  }
+  CloseClipboard();
+  return text;
+}

@@ -2,6 +2,7 @@
 // through the loop's own key handling, pressing keys, recording events.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <array>
@@ -34,3 +35,21 @@ std::unique_ptr<MainWindow> OpenRecordingWindow();
 
 // The text of a window, read as the services read it.
 Text WindowText(HWND window);
+// The text on the clipboard as CF_TEXT, or a marker saying why there is none.
+Text ClipboardText();
+
+// A fixture around OpenRecordingWindow, handling what is left queued at the end.
+class RecordingWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = OpenRecordingWindow();
+    ASSERT_TRUE(window_) << "the window could not be built";
+  }
+  void TearDown() override {
+    if (window_) PumpPending(*window_);
+  }
+
+  HWND Of(Control control) { return window_->ControlWindow(control); }
+
+  std::unique_ptr<MainWindow> window_;
+};

@@ -10,33 +10,11 @@
 
 namespace {
 
-class WindowServicesTest : public testing::Test {
+class WindowServicesTest : public RecordingWindowTest {
  protected:
-  void SetUp() override {
-    window_ = OpenRecordingWindow();
-    ASSERT_TRUE(window_) << "the window could not be built";
-  }
-  void TearDown() override {
-    if (window_) PumpPending(*window_);
-  }
-
   WindowServices& Services() { return window_->Services(); }
-  HWND Of(Control control) { return window_->ControlWindow(control); }
   void Select(Control box, int start, int end) { SendMessageA(Of(box), EM_SETSEL, start, end); }
-
-  std::unique_ptr<MainWindow> window_;
 };
-
-Text ClipboardText() {
-  if (!OpenClipboard(nullptr)) return "(clipboard busy)";
-  Text text = "(no CF_TEXT)";
-  if (const HANDLE block = GetClipboardData(CF_TEXT)) {
-    text = static_cast<const char*>(GlobalLock(block));
-    GlobalUnlock(block);
-  }
-  CloseClipboard();
-  return text;
-}
 
 TEST_F(WindowServicesTest, ReadsWhatTheBoxShowsNow) {
   EXPECT_EQ(Services().ReadControlText(Control::编辑框2), "");

@@ -8,19 +8,8 @@
 
 namespace {
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public RecordingWindowTest {
  protected:
-  void SetUp() override {
-    window_ = OpenRecordingWindow();
-    ASSERT_TRUE(window_) << "the window could not be built";
-  }
-  void TearDown() override {
-    if (window_) PumpPending(*window_);
-    window_.reset();
-  }
-
-  HWND Of(Control control) { return window_->ControlWindow(control); }
-
   // Presses the key and waits until the focus has moved to `to`.
   bool PressAndFocus(WORD key, std::initializer_list<WORD> modifiers, Control to) {
     PressKey(key, modifiers);
@@ -33,8 +22,6 @@ class MainWindowTest : public testing::Test {
     MapWindowPoints(nullptr, window_->Handle(), reinterpret_cast<POINT*>(&place), 2);
     return place;
   }
-
-  std::unique_ptr<MainWindow> window_;
 };
 
 std::string Describe(const RECT& r) {
