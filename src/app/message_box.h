@@ -1,7 +1,8 @@
 // The message-box style word and result, as the platform's MB_ and ID values.
 //
 // Only two styles are used (kMbOk by the extraction command, kMbIconInformation
-// by the page fetch), but a front end honours the whole button and icon sets.
+// by the page fetch), but a front end honours the whole button and icon sets and the default
+// button.
 #pragma once
 
 #include "text/text.h"
@@ -20,6 +21,12 @@ inline constexpr unsigned kMbIconWarning = 0x30;
 inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr unsigned kMbIconMask = 0xF0;
 
+// Which button, counted from the left, is the default: the first unless these
+// say otherwise.
+inline constexpr unsigned kMbDefButton2 = 0x100;
+inline constexpr unsigned kMbDefButton3 = 0x200;
+inline constexpr unsigned kMbDefButtonMask = 0xF00;
+
 inline constexpr unsigned kMbSystemModal = 0x1000;
 inline constexpr unsigned kMbTaskModal = 0x2000;
 
@@ -34,6 +41,4 @@ constexpr unsigned WithTaskModality(unsigned style) {
 }
 
 // What ShowMessageBox answers: OK 0, Cancel 1, ... No 6.
-constexpr int MessageBoxResult(MessageBoxButton button) {
-  return static_cast<int>(button) - 1;
-}
+constexpr int MessageBoxResult(MessageBoxButton button) { return static_cast<int>(button) - 1; }

@@ -161,4 +161,23 @@ TEST(ShowMessageBox, EscapeAnswersCancelWhereThereIsOneAndOkInAnOkBox) {
   }
 }
 
+TEST(ShowMessageBox, EnterAnswersTheDefaultButtonCountedFromTheLeft) {
+  const struct {
+    unsigned style;
+    int result;
+  } cases[] = {{kMbOk, 0},
+               {kMbOkCancel, 0},
+               {kMbYesNo | kMbDefButton2, 6},
+               {kMbAbortRetryIgnore | kMbDefButton3, 4},
+               {kMbYesNoCancel | kMbDefButton2 | kMbIconQuestion, 6},
+               {kMbOkCancel | kMbDefButton3, 0}};
+  ShownWindow shown(ShownWindow::Commands::Unbound);
+  for (const auto& c : cases) {
+    SCOPED_TRACE("style " + std::to_string(c.style));
+    WhileBoxOpen closer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(shown.services.ShowMessageBox("?", c.style), c.result);
+    ASSERT_TRUE(closer.found());
+  }
+}
+
 }  // namespace

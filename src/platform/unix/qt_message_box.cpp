@@ -1,26 +1,37 @@
 #include "qt_message_box.h"
 
 #include <QMessageBox>
+#include <vector>
 
 #include "app/message_box.h"
 
 namespace {
 
-QMessageBox::StandardButtons ButtonsOf(unsigned style) {
+// The buttons of the style, from left to right as the platform lays them out.
+std::vector<QMessageBox::StandardButton> ButtonsOf(unsigned style) {
+  using B = QMessageBox;
   switch (style & kMbButtonMask) {
     case kMbOkCancel:
-      return QMessageBox::Ok | QMessageBox::Cancel;
+      return {B::Ok, B::Cancel};
     case kMbAbortRetryIgnore:
-      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+      return {B::Abort, B::Retry, B::Ignore};
     case kMbYesNoCancel:
-      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+      return {B::Yes, B::No, B::Cancel};
     case kMbYesNo:
-      return QMessageBox::Yes | QMessageBox::No;
+      return {B::Yes, B::No};
     case kMbRetryCancel:
-      return QMessageBox::Retry | QMessageBox::Cancel;
+      return {B::Retry, B::Cancel};
     default:
-      return QMessageBox::Ok;
+      return {B::Ok};
   }
+}
+
+// A default-button number past the last button means the first, as on the
+// platform.
+QMessageBox::StandardButton DefaultOf(unsigned style,
+                                      const std::vector<QMessageBox::StandardButton>& buttons) {
+  const std::size_t index = (style & kMbDefButtonMask) >> 8;
+  return index < buttons.size() ? buttons[index] : buttons.front();
 }
 
 QMessageBox::Icon IconOf(unsigned style) {
@@ -64,7 +75,10 @@ int ResultOf(QMessageBox::StandardButton button) {
 }  // namespace
 
 int ShowQtMessageBox(const QString& message, unsigned style, const QString& title) {
-  QMessageBox box(IconOf(style), title, message, ButtonsOf(style));
+  const std::vector<QMessageBox::StandardButton> buttons = ButtonsOf(style);
+  QMessageBox box(IconOf(style), title, message);
+  for (QMessageBox::StandardButton button : buttons) box.addButton(button);
+  box.setDefaultButton(DefaultOf(style, buttons));
   // The message is shown as it stands, never taken for markup.
   box.setTextFormat(Qt::PlainText);
   // Qt has nothing above application-modal; a system-modal box at least stays
