@@ -219,6 +219,48 @@ TEST(MainWindow, ASelectionIsHiddenWhileTheWindowIsInactiveAndBackWhenItReturns)
   EXPECT_TRUE(HasPixelOf(box->grab().toImage(), shownSelection));
 }
 
+TEST(MainWindow, ASelectionIsHiddenWhileAnotherControlHasTheFocusAndBackWithIt) {
+  const struct {
+    const char* name;
+    int start, length;
+    QString appendedMeanwhile;
+    QString selectedAfter;
+    int caretAfter;
+  } cases[] = {
+      {"selected forwards", 0, 4, {}, u"http"_s, 4},
+      {"selected backwards", 4, -4, {}, u"http"_s, 0},
+      {"nothing selected", 2, 0, {}, {}, 2},
+      {"an append meanwhile ends the selection", 0, 4, u"x"_s, {}, 11},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ShownWindow shown(ShownWindow::Commands::Unbound);
+    ASSERT_TRUE(shown.active);
+    EditBox* box = shown.Box(Control::编辑框1);
+    box->setText(u"http://a/b"_s);
+    box->setSelection(c.start, c.length);
+    shown.services.FocusControl(Control::按钮2);
+    EXPECT_FALSE(box->hasSelectedText()) << "hidden";
+    if (!c.appendedMeanwhile.isNull())
+      shown.services.AppendEditText(Control::编辑框1, c.appendedMeanwhile.toStdString());
+    shown.services.FocusControl(Control::编辑框1);
+    EXPECT_EQ(box->selectedText(), c.selectedAfter);
+    EXPECT_EQ(box->cursorPosition(), c.caretAfter);
+  }
+}
+
+TEST(MainWindow, TabIntoABoxLeavesItsCaretAndSelectsNothing) {
+  ShownWindow shown(ShownWindow::Commands::Unbound);
+  ASSERT_TRUE(shown.active);
+  EditBox* box = shown.Box(Control::编辑框2);
+  box->setText(u"hello"_s);
+  box->setCursorPosition(2);
+  shown.Key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), box);
+  EXPECT_FALSE(box->hasSelectedText());
+  EXPECT_EQ(box->cursorPosition(), 2);
+}
+
 TEST(MainWindowCommands, ClearEmptiesAllFourBoxesAndLeavesTheClipboard) {
   ShownWindow shown;
   QGuiApplication::clipboard()->setText(u"kept"_s);

@@ -1,8 +1,10 @@
-// A single-line edit box: black on white, no length limit, and one change
-// event per change of its content, writes included.
+// A single-line edit box: black on white, no length limit, one change event
+// per change of its content, writes included, and a selection that is hidden
+// while another control has the focus and back when the box gets it again.
 #pragma once
 
 #include <QLineEdit>
+#include <optional>
 
 class EditBox : public QLineEdit {
   Q_OBJECT
@@ -22,6 +24,13 @@ class EditBox : public QLineEdit {
   // Typing, pasting, deleting, Write and Append.
   void contentChanged();
 
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+
  private:
   bool writing_ = false;
+  // Where the selection started when the focus moved to another control; the
+  // caret gives its other end. Forgotten when the text changes.
+  std::optional<int> hiddenAnchor_;
 };
