@@ -3,6 +3,9 @@
 #include <QStringEncoder>
 #include <QStringList>
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <optional>
 
 #include "text/code_page.h"
 
@@ -53,17 +56,43 @@ const PairTable& Pairs() {
   return table;
 }
 
+// Pages are mostly ASCII markup: it is checked and widened eight bytes at a
+// time.
+constexpr std::size_t kAsciiBlock = 8;
+
+bool AsciiBlock(const char* bytes) {
+  std::uint64_t block;
+  std::memcpy(&block, bytes, kAsciiBlock);
+  return (block & 0x8080808080808080u) == 0;
+}
+
+// Widened through a local buffer: writing through the output straight away
+// could alias the input, which keeps the compiler from vectorising.
+void WidenAsciiBlock(const char* bytes, char16_t* out) {
+  char16_t block[kAsciiBlock];
+  for (std::size_t k = 0; k < kAsciiBlock; ++k) block[k] = static_cast<unsigned char>(bytes[k]);
+  std::memcpy(out, block, sizeof block);
+}
+
 }  // namespace
 
 std::u16string AnsiToUtf16(std::string_view ansi) {
   const PairTable& pairs = Pairs();
-  QStringDecoder decoder("GBK");
+  // Opened only for the rare byte that the table does not answer: opening a
+  // converter by name costs more than decoding a title.
+  std::optional<QStringDecoder> decoder;
   // No byte gives more than one UTF-16 unit; ICU asks room for two units a
   // byte of what it is handed, at most two bytes at a time.
   std::u16string utf16(ansi.size() + 4, u'\0');
   char16_t* out = utf16.data();
   std::size_t at = 0;
   while (at < ansi.size()) {
+    if (at + kAsciiBlock <= ansi.size() && AsciiBlock(&ansi[at])) {
+      WidenAsciiBlock(&ansi[at], out);
+      out += kAsciiBlock;
+      at += kAsciiBlock;
+      continue;
+    }
     const auto byte = static_cast<unsigned char>(ansi[at]);
     if (IsAscii(byte)) {
       *out++ = byte;
@@ -83,9 +112,11 @@ std::u16string AnsiToUtf16(std::string_view ansi) {
       continue;
     }
     // A single high byte, or a lead byte with a bad trail byte: ICU decides.
+    if (!decoder) decoder.emplace("GBK");
     const std::size_t length = lead ? 2 : 1;
     QByteArrayView piece(ansi.data() + at, static_cast<qsizetype>(length));
-    out = reinterpret_cast<char16_t*>(decoder.appendToBuffer(reinterpret_cast<QChar*>(out), piece));
+    out =
+        reinterpret_cast<char16_t*>(decoder->appendToBuffer(reinterpret_cast<QChar*>(out), piece));
     at += length;
   }
   utf16.resize(static_cast<std::size_t>(out - utf16.data()));
@@ -93,7 +124,9 @@ std::u16string AnsiToUtf16(std::string_view ansi) {
 }
 
 Text Utf16ToAnsi(std::u16string_view utf16) {
-  QStringEncoder encoder("GBK");
+  // Opening a converter by name costs more than encoding a title; each thread
+  // keeps one, and keeps no state in it from one text to the next.
+  thread_local QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
   QByteArray encoded =
       encoder.encode(QStringView(utf16.data(), static_cast<qsizetype>(utf16.size())));
   return Text(encoded.constData(), static_cast<std::size_t>(encoded.size()));

@@ -36,12 +36,14 @@ std::uint8_t CodeUnitsBegun(char byte) {
 }
 
 // ASCII is checked and copied this many code units at a time.
-constexpr std::size_t kAsciiRun = 16;
+constexpr std::size_t kAsciiRun = 8;
 
 bool AsciiRun(const char16_t* units) {
-  char16_t any = 0;
-  for (std::size_t k = 0; k < kAsciiRun; ++k) any |= units[k];
-  return any < 0x80;
+  std::uint64_t words[kAsciiRun * sizeof(char16_t) / sizeof(std::uint64_t)];
+  std::memcpy(words, units, sizeof words);
+  std::uint64_t any = 0;
+  for (std::uint64_t word : words) any |= word;
+  return (any & 0xFF80FF80FF80FF80u) == 0;
 }
 
 // Narrowed through a local buffer: writing through char* straight away could
