@@ -143,38 +143,31 @@ TEST(ShowMessageBox, EveryButtonSetAndIconAnswersTheButtonThatClosedIt) {
   }
 }
 
-TEST(ShowMessageBox, EscapeAnswersCancelWhereThereIsOneAndOkInAnOkBox) {
+// Esc answers Cancel where there is one and OK in an OK box; Enter answers the
+// default button, counted from the left.
+TEST(ShowMessageBox, EscapeAndEnterAnswerTheButtonsTheyStandFor) {
   const struct {
+    Qt::Key key;
     unsigned style;
     int result;
-  } cases[] = {{kMbOk, 0},
-               {kMbIconInformation, 0},
-               {kMbOkCancel, 1},
-               {kMbYesNoCancel, 1},
-               {kMbRetryCancel, 1}};
+  } cases[] = {
+      {Qt::Key_Escape, kMbOk, 0},
+      {Qt::Key_Escape, kMbIconInformation, 0},
+      {Qt::Key_Escape, kMbOkCancel, 1},
+      {Qt::Key_Escape, kMbYesNoCancel, 1},
+      {Qt::Key_Escape, kMbRetryCancel, 1},
+      {Qt::Key_Return, kMbOk, 0},
+      {Qt::Key_Return, kMbOkCancel, 0},
+      {Qt::Key_Return, kMbYesNo | kMbDefButton2, 6},
+      {Qt::Key_Return, kMbAbortRetryIgnore | kMbDefButton3, 4},
+      {Qt::Key_Return, kMbYesNoCancel | kMbDefButton2 | kMbIconQuestion, 6},
+      {Qt::Key_Return, kMbOkCancel | kMbDefButton3, 0},
+  };
   ShownWindow shown(ShownWindow::Commands::Unbound);
   for (const auto& c : cases) {
-    SCOPED_TRACE("style " + std::to_string(c.style));
-    WhileBoxOpen closer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    EXPECT_EQ(shown.services.ShowMessageBox("?", c.style), c.result);
-    ASSERT_TRUE(closer.found());
-  }
-}
-
-TEST(ShowMessageBox, EnterAnswersTheDefaultButtonCountedFromTheLeft) {
-  const struct {
-    unsigned style;
-    int result;
-  } cases[] = {{kMbOk, 0},
-               {kMbOkCancel, 0},
-               {kMbYesNo | kMbDefButton2, 6},
-               {kMbAbortRetryIgnore | kMbDefButton3, 4},
-               {kMbYesNoCancel | kMbDefButton2 | kMbIconQuestion, 6},
-               {kMbOkCancel | kMbDefButton3, 0}};
-  ShownWindow shown(ShownWindow::Commands::Unbound);
-  for (const auto& c : cases) {
-    SCOPED_TRACE("style " + std::to_string(c.style));
-    WhileBoxOpen closer([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    SCOPED_TRACE((c.key == Qt::Key_Escape ? "Esc, style " : "Enter, style ") +
+                 std::to_string(c.style));
+    WhileBoxOpen closer([&](QMessageBox* box) { QTest::keyClick(box, c.key); });
     EXPECT_EQ(shown.services.ShowMessageBox("?", c.style), c.result);
     ASSERT_TRUE(closer.found());
   }
