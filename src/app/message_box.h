@@ -1,8 +1,8 @@
 // The message-box style word and result, as the platform's MB_ and ID values.
 //
 // Only two styles are used (kMbOk by the extraction command, kMbIconInformation
-// by the page fetch), but a front end honours the whole button and icon sets and the default
-// button.
+// by the page fetch), but a front end honours the whole button and icon sets
+// and the default button.
 #pragma once
 
 #include "text/text.h"
